@@ -14,7 +14,7 @@ function(run_program name)
   endif()
 endfunction()
 
-foreach(program IN ITEMS sortdemo)
+foreach(program IN ITEMS sortdemo gridcut)
   say("== ${program} ==")
   run_program(${program})
   say("")

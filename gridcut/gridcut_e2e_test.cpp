@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "checks.h"
 #include "process.h"
 
 namespace {
@@ -12,13 +13,7 @@ TEST(GridcutProgram, PrintsTheCount) {
 }
 
 TEST(GridcutProgram, ReportsWriteErrors) {
-  const result full = run(PROGRAM, "", out_mode::full);
-  EXPECT_EQ(full.err, "gridcut: write error: No space left on device\n");
-  EXPECT_EQ(full.status, 1);
-
-  const result closed = run(PROGRAM, "", out_mode::closed);
-  EXPECT_EQ(closed.err, "gridcut: write error: Bad file descriptor\n");
-  EXPECT_EQ(closed.status, 1);
+  expect_write_errors(PROGRAM, "gridcut");
 }
 
 }  // namespace

@@ -34,3 +34,8 @@ foreach(input IN ITEMS 1 26 27 52 703 2147483647)
   endif()
   say("${input} -> ${label}")
 endforeach()
+
+# digiteq's count is not followed by a line end either.
+say("== digiteq ==")
+run_program(digiteq)
+say("")

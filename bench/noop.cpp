@@ -1,0 +1,2 @@
+// The do-nothing program the benchmark measures every program against.
+int main() { return 0; }

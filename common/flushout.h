@@ -13,7 +13,8 @@ inline int flushout(const char *program) {
   if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
     return 0;
   }
-  // An earlier failed write leaves the error flag set and errno as it was.
+  // If the write that failed came before the flush, errno still holds its
+  // reason; should it hold none, report a plain I/O error.
   const int err = errno != 0 ? errno : EIO;
   std::fprintf(stderr, "%s: write error: %s\n", program, std::strerror(err));
   return 1;

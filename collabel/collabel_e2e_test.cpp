@@ -44,6 +44,7 @@ const label_case labels[] = {
     {"+27", "AA"},
     {"0027", "AA"},
     {"000000000000000000000000000027", "AA"},
+    {std::string(100000, '0') + "27", "AA"},
     {"-000000000000000000002147483648", ""},
     {"+2147483647", "FXSHRXW"},
     // The first character that is not a digit ends the number.
@@ -101,6 +102,7 @@ const refusal_case refusals[] = {
     {"4294967323", out_of_range},  // 2^32 + 27: wrapped, it would be AA
     {"99999999999999999999999999999999999999", out_of_range},
     {"-99999999999999999999999999999999999999", out_of_range},
+    {std::string(100000, '9'), out_of_range},
     {"21474836470 27", out_of_range},
 };
 

@@ -62,10 +62,7 @@ const label_case labels[] = {
 TEST(CollabelProgram, WritesTheLabel) {
   for (const label_case &c : labels) {
     SCOPED_TRACE(testing::Message() << "input \"" << c.input << "\"");
-    const result r = run(PROGRAM, c.input);
-    EXPECT_EQ(r.out, c.label);
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.status, 0);
+    expect_run(PROGRAM, c.input, c.label, "", 0);
   }
 }
 
@@ -109,10 +106,7 @@ const refusal_case refusals[] = {
 TEST(CollabelProgram, RefusesInputWithNoUsableInteger) {
   for (const refusal_case &c : refusals) {
     SCOPED_TRACE(testing::Message() << "input \"" << c.input << "\"");
-    const result r = run(PROGRAM, c.input);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, c.message);
-    EXPECT_EQ(r.status, 1);
+    expect_run(PROGRAM, c.input, "", c.message, 1);
   }
 }
 

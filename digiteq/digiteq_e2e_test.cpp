@@ -3,7 +3,6 @@
 #include <string>
 
 #include "checks.h"
-#include "process.h"
 
 namespace {
 
@@ -41,10 +40,7 @@ const std::string expected = R"(3 5 1 972 486
 
 TEST(DigiteqProgram, PrintsEverySolutionThenTheirNumber) {
   ASSERT_EQ(expected.size(), 408U);
-  const result r = run(PROGRAM);
-  EXPECT_EQ(r.out, expected);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.status, 0);
+  expect_run(PROGRAM, "", expected, "", 0);
 }
 
 TEST(DigiteqProgram, ReportsWriteErrors) {

@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "checks.h"
-#include "process.h"
 
 namespace {
 
 TEST(GridcutProgram, PrintsTheCount) {
-  const result r = run(PROGRAM);
-  EXPECT_EQ(r.out, "509\n");
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.status, 0);
+  expect_run(PROGRAM, "", "509\n", "", 0);
 }
 
 TEST(GridcutProgram, ReportsWriteErrors) {

@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "checks.h"
-#include "process.h"
 
 namespace {
 
 TEST(SortdemoProgram, PrintsTheSortedLine) {
-  const result r = run(PROGRAM);
-  EXPECT_EQ(r.out, "1 2 5 6 6 8 12 13 17 19 24 27 \n");
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.status, 0);
+  expect_run(PROGRAM, "", "1 2 5 6 6 8 12 13 17 19 24 27 \n", "", 0);
 }
 
 TEST(SortdemoProgram, ReportsWriteErrors) {

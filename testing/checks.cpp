@@ -4,6 +4,14 @@
 
 #include "process.h"
 
+void expect_run(const std::string &path, const std::string &input,
+                const std::string &out, const std::string &err, int status) {
+  const result r = run(path, input);
+  EXPECT_EQ(r.out, out);
+  EXPECT_EQ(r.err, err);
+  EXPECT_EQ(r.status, status);
+}
+
 void expect_write_errors(const std::string &path, const std::string &name,
                          const std::string &input) {
   const result full = run(path, input, out_mode::full);

@@ -7,9 +7,11 @@ function(say text)
   execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${text}")
 endfunction()
 
+# run_program(<name> [<execute_process options>...]): the program writes
+# straight to the terminal.
 function(run_program name)
-  execute_process(COMMAND ${BIN_DIR}/${name}${EXE_SUFFIX} ${ARGN}
-                  RESULT_VARIABLE status)
+  execute_process(COMMAND ${BIN_DIR}/${name}${EXE_SUFFIX}
+                  RESULT_VARIABLE status ${ARGN})
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${name} failed: ${status}")
   endif()
@@ -25,14 +27,9 @@ endforeach()
 say("== collabel ==")
 foreach(input IN ITEMS 1 26 27 52 703 2147483647)
   file(WRITE ${WORK_DIR}/collabel-input.txt "${input}\n")
-  execute_process(COMMAND ${BIN_DIR}/collabel${EXE_SUFFIX}
-                  INPUT_FILE ${WORK_DIR}/collabel-input.txt
-                  OUTPUT_VARIABLE label
-                  RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "collabel failed on ${input}: ${status}")
-  endif()
-  say("${input} -> ${label}")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E echo_append "${input} -> ")
+  run_program(collabel INPUT_FILE ${WORK_DIR}/collabel-input.txt)
+  say("")
 endforeach()
 
 # digiteq's count is not followed by a line end either.
